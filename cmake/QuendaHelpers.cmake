@@ -1,0 +1,10 @@
+include(GoogleTest)
+# quenda_add_test(NAME SOURCES... LIBS ...): one test executable, registered with CTest.
+function(quenda_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUENDA_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
+endfunction()
