@@ -6,6 +6,7 @@
 // The tree refers to the texts it is given: they must outlive the walk.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,7 @@ class CStringTreeS {
     std::uint64_t linePrefix;  // the same of the line
     std::string_view key;
     std::string_view line;
-    std::uint32_t order;  // insertion order, the last tie-break
+    std::size_t order;  // insertion order, the last tie-break
   };
   bool Less(const Pair& a, const Pair& b) const;
   void Order();

@@ -1,0 +1,67 @@
+#include "doc/line_list.h"
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace quenda {
+
+namespace {
+
+constexpr std::size_t kMinBlock = 4096;
+constexpr std::size_t kMaxBlock = std::size_t(16) << 20;
+
+}  // namespace
+
+CExStringList CExStringList::Adopt(std::unique_ptr<char[]> block,
+                                   std::vector<std::string_view> lines) {
+  CExStringList list;
+  if (block) list.m_blocks.push_back(std::move(block));
+  list.m_lines = std::move(lines);
+  return list;
+}
+
+std::string_view CExStringList::Store(std::string_view text) {
+  if (text.empty()) return {};
+  if (text.size() > m_freeSize) {
+    // Blocks double up to a ceiling, so copying n bytes costs few allocations.
+    const std::size_t shift = std::min<std::size_t>(m_blocks.size(), 12);
+    const std::size_t grown = std::min(kMinBlock << shift, kMaxBlock);
+    const std::size_t size = std::max(grown, text.size());
+    m_blocks.push_back(std::unique_ptr<char[]>(new char[size]));
+    m_free = m_blocks.back().get();
+    m_freeSize = size;
+  }
+  char* stored = m_free;
+  std::memcpy(stored, text.data(), text.size());
+  m_free += text.size();
+  m_freeSize -= text.size();
+  return {stored, text.size()};
+}
+
+POSITION CExStringList::AddTail(std::string_view text) {
+  m_lines.push_back(Store(text));
+  return POSITION(m_lines.size());
+}
+
+POSITION CExStringList::AddHead(std::string_view text) {
+  m_lines.insert(m_lines.begin(), Store(text));
+  return POSITION(1);
+}
+
+void CExStringList::RemoveAll() {
+  std::vector<std::string_view>().swap(m_lines);
+  std::vector<std::unique_ptr<char[]>>().swap(m_blocks);
+  m_free = nullptr;
+  m_freeSize = 0;
+  malloc_trim(0);
+}
+
+std::size_t CExStringList::TotalBytes() const {
+  std::size_t total = 0;
+  for (const std::string_view line : m_lines) total += line.size();
+  return total;
+}
+
+}  // namespace quenda

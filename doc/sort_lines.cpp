@@ -1,0 +1,40 @@
+#include "doc/document.h"
+#include "doc/items.h"
+#include "doc/sort_tree.h"
+
+namespace quenda {
+
+namespace {
+
+constexpr std::size_t kProgressEvery = 1 << 16;  // lines
+
+}  // namespace
+
+bool SortLines(const CExStringList& lines, const SortSpec& spec, CodePage cp,
+               CExStringList& sorted, Progress* progress) {
+  const std::size_t count = lines.GetCount();
+  const std::size_t first = spec.keepFirstLine && count > 0 ? 1 : 0;
+  CStringTreeS tree(cp);
+  for (std::size_t i = first; i < count; ++i) {
+    if (i % kProgressEvery == 0) {
+      if (IsCancelled(progress)) return false;
+      Report(progress, i, 3 * count);
+    }
+    const std::string_view line = lines.GetAt(i);
+    // A line without the item sorts by an empty key.
+    tree.Insert(ItemOf(line, spec.item).value_or(std::string_view()), line);
+  }
+  CExStringList result;
+  if (first == 1) result.AddTail(lines.GetAt(0));  // the header stays first
+  if (spec.ascending) {
+    tree.AppendAscending(result);
+  } else {
+    tree.AppendDescending(result);
+  }
+  if (IsCancelled(progress)) return false;
+  Report(progress, 3 * count, 3 * count);
+  sorted = std::move(result);
+  return true;
+}
+
+}  // namespace quenda

@@ -1,0 +1,83 @@
+#include "doc/line_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quenda {
+namespace {
+
+std::vector<std::string> Walk(const CExStringList& list) {
+  std::vector<std::string> lines;
+  for (POSITION pos = list.GetHeadPosition(); pos;) lines.emplace_back(list.GetNext(pos));
+  return lines;
+}
+
+TEST(CExStringList, EmptyList) {
+  CExStringList list;
+  EXPECT_FALSE(list.GetHeadPosition());
+  EXPECT_EQ(list.GetCount(), 0u);
+  EXPECT_FALSE(list.FindIndex(0));
+  list.RemoveAll();
+  EXPECT_EQ(list.GetCount(), 0u);
+}
+
+TEST(CExStringList, AddTailAndAddHeadKeepOrderAndCopyTheText) {
+  CExStringList list;
+  std::string text = "b";
+  list.AddTail(text);
+  text = "changed";  // the list holds its own copy
+  list.AddTail("c");
+  list.AddHead("a");
+  list.AddTail("");
+  EXPECT_EQ(Walk(list), (std::vector<std::string>{"a", "b", "c", ""}));
+  EXPECT_EQ(list.GetCount(), 4u);
+  EXPECT_EQ(list.GetAt(2), "c");
+}
+
+TEST(CExStringList, FindIndexWalksFromAnyLine) {
+  CExStringList list;
+  for (int i = 0; i < 25; ++i) list.AddTail(std::to_string(i));
+  POSITION pos = list.FindIndex(23);
+  EXPECT_EQ(list.GetNext(pos), "23");
+  EXPECT_EQ(list.GetNext(pos), "24");
+  EXPECT_FALSE(pos);
+  EXPECT_FALSE(list.FindIndex(25));
+}
+
+TEST(CExStringList, KeepsBytesOfAnyKindAndLength) {
+  CExStringList list;
+  const std::string binary("a\0b\r\x1A\xFF", 6);
+  const std::string longLine(100000, 'x');
+  list.AddTail(binary);
+  list.AddTail(longLine);
+  for (int i = 0; i < 1000; ++i) list.AddTail(std::string(i % 50, 'y'));
+  EXPECT_EQ(list.GetAt(0), binary);
+  EXPECT_EQ(list.GetAt(1), longLine);
+  EXPECT_EQ(list.GetAt(1001), std::string(999 % 50, 'y'));
+  EXPECT_EQ(list.TotalBytes(), binary.size() + longLine.size() + 24500u);
+}
+
+TEST(CExStringList, RemoveAllThenReuse) {
+  CExStringList list;
+  for (int i = 0; i < 11; ++i) list.AddTail("line");
+  list.RemoveAll();
+  EXPECT_EQ(list.GetCount(), 0u);
+  EXPECT_FALSE(list.GetHeadPosition());
+  list.AddTail("again");
+  EXPECT_EQ(Walk(list), std::vector<std::string>{"again"});
+}
+
+TEST(CExStringList, AdoptTakesTheBlockWithoutCopying) {
+  auto block = std::unique_ptr<char[]>(new char[6]{'o', 'n', 'e', 't', 'w', 'o'});
+  const char* bytes = block.get();
+  CExStringList list = CExStringList::Adopt(std::move(block), {{bytes, 3}, {bytes + 3, 3}});
+  EXPECT_EQ(Walk(list), (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(list.GetAt(1).data(), bytes + 3);
+  list.AddTail("three");
+  EXPECT_EQ(list.GetAt(2), "three");
+}
+
+}  // namespace
+}  // namespace quenda
