@@ -39,7 +39,11 @@ struct LOGFONT {
 
 class CFontSetting {
  public:
-  // Defaults: "-13 0 0 0 400 0 0 0 128 1 2 1 1 0" and "FixedSys". Returns 1.
+  // Defaults: "-13 0 0 0 400 0 0 0 128 1 2 1 1 0" and "FixedSys". Byte fields take the low
+  // 8 bits of their number (384 => 128); numbers after the fourteenth are ignored; in a string
+  // that stops being numbers early ("-20 3 x 7"), the fields from the first non-number on keep
+  // the default font's values. A face name is cut to 31 bytes, never inside a UTF-8 character.
+  // Returns 1, as all of these do: a failed write goes unnoticed.
   int GetProfileFont(const Profile& profile, std::string_view section, std::string_view prefix,
                      LOGFONT& font, std::int32_t& color) const;
   int WriteProfileFont(Profile& profile, std::string_view section, std::string_view prefix,
