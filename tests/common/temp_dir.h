@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace quenda::testing {
+namespace quenda::test_files {
 
 class TempDir {
  public:
@@ -45,4 +45,4 @@ inline std::string ReadBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace quenda::testing
+}  // namespace quenda::test_files

@@ -11,8 +11,8 @@
 namespace quenda {
 namespace {
 
-using testing::TempDir;
-using testing::WriteBytes;
+using test_files::TempDir;
+using test_files::WriteBytes;
 
 std::vector<std::string> Lines(const LoadedFile& f) {
   std::vector<std::string> lines;

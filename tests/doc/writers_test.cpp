@@ -10,9 +10,9 @@
 namespace quenda {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using test_files::ReadBytes;
+using test_files::TempDir;
+using test_files::WriteBytes;
 
 CExStringList ListOf(const std::vector<std::string>& lines) {
   CExStringList list;

@@ -11,9 +11,9 @@
 namespace quenda {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using test_files::ReadBytes;
+using test_files::TempDir;
+using test_files::WriteBytes;
 
 Status WriteWhole(const std::string& path, std::string_view bytes) {
   AtomicFileWriter writer;

@@ -52,7 +52,7 @@ TEST(Mbstricmp, FoldsAsciiLettersOnly) {
       {kKatakanaA, "\x83\x61", CodePage::Cp932, -1},
       // ...while in UTF-8 the same bytes would be folded and compare equal.
       {kKatakanaA, "\x83\x61", CodePage::Utf8, 0},
-      {std::string(kKatakanaA) + "A", std::string(kKatakanaA) + "a", CodePage::Cp932, 0},
+      {"\x83\x41" "A", "\x83\x41" "a", CodePage::Cp932, 0},
       {kHyo, "\x95\x5D", CodePage::Cp932, -1},
   };
   for (const Case& c : cases) {

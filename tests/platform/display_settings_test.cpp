@@ -11,8 +11,8 @@
 namespace quenda {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
+using test_files::ReadBytes;
+using test_files::TempDir;
 
 // The fourteen numbers in stored order, then the face: the whole result in one comparison.
 std::string Describe(const LOGFONT& f, std::int32_t color) {

@@ -18,8 +18,8 @@
 namespace quenda {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
+using test_files::ReadBytes;
+using test_files::TempDir;
 
 // The file's bytes, or nullopt when there is no such file.
 std::optional<std::string> ReadFileBytes(const std::string& path) {
@@ -30,7 +30,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 // Creates the file's directory too.
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  testing::WriteBytes(path, bytes);
+  test_files::WriteBytes(path, bytes);
 }
 
 constexpr std::int32_t kIntDefault = -99;
