@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/byte_block.h"
+
 namespace quenda {
 
 // An opaque handle to a line of a list; false after the last line.
@@ -35,9 +37,14 @@ class CExStringList {
   CExStringList(const CExStringList&) = delete;
   CExStringList& operator=(const CExStringList&) = delete;
 
-  // Takes a block of bytes and views of lines that lie inside it, without copying. The loader
-  // fills a block with the file, converts it in place and hands it over this way.
-  static CExStringList Adopt(std::unique_ptr<char[]> block, std::vector<std::string_view> lines);
+  // Takes a block of `size` bytes and views of lines that lie inside it, without copying. The
+  // loader fills a block with the file, converts it in place and hands it over this way.
+  static CExStringList Adopt(ByteBlock block, std::size_t size, std::vector<std::string_view> lines);
+
+  // Lets AddTail and AddHead refer to text that lies in `other`'s blocks instead of copying it;
+  // the blocks live as long as either list needs them. Lines are never changed in place, so a
+  // shared line is as good as a copy. Sorting builds its result this way.
+  void ShareBlocksOf(const CExStringList& other);
 
   std::size_t GetCount() const { return m_lines.size(); }
   bool IsEmpty() const { return m_lines.empty(); }
@@ -66,9 +73,14 @@ class CExStringList {
   std::size_t TotalBytes() const;
 
  private:
+  struct Block {
+    ByteBlock bytes;
+    std::size_t size;
+  };
   std::string_view Store(std::string_view text);
+  bool Holds(std::string_view text) const;
 
-  std::vector<std::unique_ptr<char[]>> m_blocks;
+  std::vector<std::shared_ptr<const Block>> m_blocks;
   char* m_free = nullptr;  // unused room at the end of the newest block
   std::size_t m_freeSize = 0;
   std::vector<std::string_view> m_lines;

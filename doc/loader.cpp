@@ -30,8 +30,12 @@ struct Span {
 };
 
 std::size_t CountLines(const char* begin, const char* end) {
-  const auto feeds = static_cast<std::size_t>(std::count(begin, end, '\n'));
-  return feeds + (begin != end && end[-1] != '\n' ? 1 : 0);
+  std::size_t lines = 0;
+  for (const char* p = begin; p < end; ++lines) {
+    const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+    p = lf ? lf + 1 : end;
+  }
+  return lines;
 }
 
 // Cuts the span at LF (dropping a CR before it), converts CSV lines in place and stores views.
@@ -71,7 +75,7 @@ void ForEachSpan(std::vector<Span>& spans, Work work) {
 
 }  // namespace
 
-LoadedFile ParseLines(std::unique_ptr<char[]> block, std::size_t size, LoadFormat format,
+LoadedFile ParseLines(ByteBlock block, std::size_t size, LoadFormat format,
                       Progress* progress) {
   std::vector<Span> spans = SplitIntoSpans(block.get(), size);
   ForEachSpan(spans, [](Span& s) { s.lineCount = CountLines(s.begin, s.end); });
@@ -88,7 +92,7 @@ LoadedFile ParseLines(std::unique_ptr<char[]> block, std::size_t size, LoadForma
   LoadedFile loaded;
   const bool utf8 = std::all_of(spans.begin(), spans.end(), [](const Span& s) { return s.utf8; });
   loaded.codePage = utf8 ? CodePage::Utf8 : CodePage::Cp932;
-  loaded.lines = CExStringList::Adopt(std::move(block), std::move(lines));
+  loaded.lines = CExStringList::Adopt(std::move(block), size, std::move(lines));
   return loaded;
 }
 
@@ -121,7 +125,7 @@ Status ReadLinesFile(const std::string& path, LoadedFile& out, Progress* progres
   // One block the size of the file; grown only if the file grows while it is read (or is a
   // pipe, whose size is not known).
   std::size_t capacity = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
-  auto block = std::unique_ptr<char[]>(new char[std::max<std::size_t>(capacity, 1)]);
+  ByteBlock block = AllocateByteBlock(capacity);
   std::size_t size = 0;
   for (;;) {
     if (IsCancelled(progress)) return Status::Cancelled();
@@ -137,7 +141,7 @@ Status ReadLinesFile(const std::string& path, LoadedFile& out, Progress* progres
     if (n == 0) break;
     if (full) {
       capacity = std::max<std::size_t>(capacity * 2, kReadPiece);
-      auto bigger = std::unique_ptr<char[]>(new char[capacity]);
+      ByteBlock bigger = AllocateByteBlock(capacity);
       std::memcpy(bigger.get(), block.get(), size);
       std::memcpy(bigger.get() + size, probe, static_cast<std::size_t>(n));
       block = std::move(bigger);

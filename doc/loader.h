@@ -6,6 +6,7 @@
 #include <string>
 
 #include "doc/line_list.h"
+#include "platform/byte_block.h"
 #include "platform/code_page.h"
 #include "platform/progress.h"
 #include "platform/status.h"
@@ -21,7 +22,7 @@ enum class LoadFormat { Csv, Tsv };
 
 // Lines of `bytes` in `format`, converted in place; the views point into `block`.
 // Exposed for tests and benchmarks; ReadLinesFile uses it.
-LoadedFile ParseLines(std::unique_ptr<char[]> block, std::size_t size, LoadFormat format,
+LoadedFile ParseLines(ByteBlock block, std::size_t size, LoadFormat format,
                       Progress* progress = nullptr);
 
 // The format follows the name (IsTsvPath). On failure `out` is untouched.

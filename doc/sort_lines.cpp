@@ -25,6 +25,7 @@ bool SortLines(const CExStringList& lines, const SortSpec& spec, CodePage cp,
     tree.Insert(ItemOf(line, spec.item).value_or(std::string_view()), line);
   }
   CExStringList result;
+  result.ShareBlocksOf(lines);  // the sorted lines are the same bytes in another order
   if (first == 1) result.AddTail(lines.GetAt(0));  // the header stays first
   if (spec.ascending) {
     tree.AppendAscending(result);

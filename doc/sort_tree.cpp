@@ -28,28 +28,37 @@ std::uint64_t FoldedPrefix(std::string_view text, CodePage cp) {
   return prefix << (8 * (8 - n));
 }
 
-// Compares two texts whose folded prefixes are equal.
-int CompareRest(std::string_view a, std::string_view b, CodePage cp) {
-  if (a.size() <= 8 && b.size() <= 8) {
-    // The prefixes hold the whole texts: only the lengths can still differ.
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-  }
-  return _mbstricmp(a, b, cp);
+std::uint64_t SizeCode(std::string_view text) { return std::min<std::size_t>(text.size(), 9); }
+
+// Compares two texts whose folded prefixes are equal: by their size codes when the prefixes
+// held them whole, else by `compareTexts()`, which reads the texts.
+template <typename CompareTexts>
+int CompareRest(std::uint64_t sizeA, std::uint64_t sizeB, CompareTexts compareTexts) {
+  if (sizeA <= 8 && sizeB <= 8) return sizeA == sizeB ? 0 : (sizeA < sizeB ? -1 : 1);
+  return compareTexts();
 }
 
 }  // namespace
 
 void CStringTreeS::Insert(std::string_view key, std::string_view line) {
-  m_pairs.push_back(
-      {FoldedPrefix(key, m_codePage), FoldedPrefix(line, m_codePage), key, line, m_pairs.size()});
+  m_pairs.push_back({FoldedPrefix(key, m_codePage), FoldedPrefix(line, m_codePage), m_pairs.size(),
+                     SizeCode(key), SizeCode(line)});
+  m_texts.push_back({key, line});
   m_ordered = false;
 }
 
 bool CStringTreeS::Less(const Pair& a, const Pair& b) const {
   if (a.keyPrefix != b.keyPrefix) return a.keyPrefix < b.keyPrefix;
-  if (const int c = CompareRest(a.key, b.key, m_codePage)) return c < 0;
+  // The texts are looked up only when the prefixes cannot decide.
+  const int keys = CompareRest(a.keySize, b.keySize, [&] {
+    return _mbstricmp(m_texts[a.order].key, m_texts[b.order].key, m_codePage);
+  });
+  if (keys != 0) return keys < 0;
   if (a.linePrefix != b.linePrefix) return a.linePrefix < b.linePrefix;
-  if (const int c = CompareRest(a.line, b.line, m_codePage)) return c < 0;
+  const int lines = CompareRest(a.lineSize, b.lineSize, [&] {
+    return _mbstricmp(m_texts[a.order].line, m_texts[b.order].line, m_codePage);
+  });
+  if (lines != 0) return lines < 0;
   return a.order < b.order;
 }
 
@@ -73,16 +82,17 @@ void CStringTreeS::Order() {
 
 void CStringTreeS::AppendAscending(CExStringList& list) {
   Order();
-  for (const Pair& pair : m_pairs) list.AddTail(pair.line);
+  for (const Pair& pair : m_pairs) list.AddTail(m_texts[pair.order].line);
 }
 
 void CStringTreeS::AppendDescending(CExStringList& list) {
   Order();
-  for (auto it = m_pairs.rbegin(); it != m_pairs.rend(); ++it) list.AddTail(it->line);
+  for (auto it = m_pairs.rbegin(); it != m_pairs.rend(); ++it) list.AddTail(m_texts[it->order].line);
 }
 
 void CStringTreeS::DeleteAll() {
   m_pairs = {};
+  m_texts = {};
   m_ordered = true;
 }
 

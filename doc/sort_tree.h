@@ -30,18 +30,25 @@ class CStringTreeS {
   std::size_t size() const { return m_pairs.size(); }
 
  private:
+  // What the ordering moves: small, and enough to decide most comparisons without touching
+  // the texts.
   struct Pair {
     std::uint64_t keyPrefix;   // first 8 folded bytes of the key, big-endian
     std::uint64_t linePrefix;  // the same of the line
+    std::uint64_t order : 56;  // insertion order: the index of the texts, and the last tie-break
+    std::uint64_t keySize : 4;   // the key's length up to 9: 8 or less means the prefix is all
+    std::uint64_t lineSize : 4;  // the same of the line
+  };
+  struct Texts {
     std::string_view key;
     std::string_view line;
-    std::size_t order;  // insertion order, the last tie-break
   };
   bool Less(const Pair& a, const Pair& b) const;
   void Order();
 
   CodePage m_codePage;
   std::vector<Pair> m_pairs;
+  std::vector<Texts> m_texts;
   bool m_ordered = true;
 };
 

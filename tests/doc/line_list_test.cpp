@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -70,13 +71,39 @@ TEST(CExStringList, RemoveAllThenReuse) {
 }
 
 TEST(CExStringList, AdoptTakesTheBlockWithoutCopying) {
-  auto block = std::unique_ptr<char[]>(new char[6]{'o', 'n', 'e', 't', 'w', 'o'});
+  ByteBlock block = AllocateByteBlock(6);
+  std::memcpy(block.get(), "onetwo", 6);
   const char* bytes = block.get();
-  CExStringList list = CExStringList::Adopt(std::move(block), {{bytes, 3}, {bytes + 3, 3}});
+  CExStringList list = CExStringList::Adopt(std::move(block), 6, {{bytes, 3}, {bytes + 3, 3}});
   EXPECT_EQ(Walk(list), (std::vector<std::string>{"one", "two"}));
   EXPECT_EQ(list.GetAt(1).data(), bytes + 3);
   list.AddTail("three");
   EXPECT_EQ(list.GetAt(2), "three");
+}
+
+}  // namespace
+}  // namespace quenda
+
+namespace quenda {
+namespace {
+
+TEST(CExStringList, SharedBlocksOutliveTheListTheyCameFrom) {
+  CExStringList reordered;
+  const char* firstByte = nullptr;
+  {
+    CExStringList source;
+    source.AddTail("alpha");
+    source.AddTail("beta");
+    firstByte = source.GetAt(0).data();
+    reordered.ShareBlocksOf(source);
+    reordered.AddTail(source.GetAt(1));
+    reordered.AddTail(source.GetAt(0));
+    reordered.AddTail("new text");
+  }
+  EXPECT_EQ(reordered.GetAt(0), "beta");
+  EXPECT_EQ(reordered.GetAt(1), "alpha");
+  EXPECT_EQ(reordered.GetAt(1).data(), firstByte) << "shared, not copied";
+  EXPECT_EQ(reordered.GetAt(2), "new text");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ std::vector<std::string> Lines(const LoadedFile& f) {
 }
 
 LoadedFile Parse(std::string_view bytes, LoadFormat format) {
-  auto block = std::unique_ptr<char[]>(new char[bytes.size() + 1]);
+  ByteBlock block = AllocateByteBlock(bytes.size());
   std::memcpy(block.get(), bytes.data(), bytes.size());
   return ParseLines(std::move(block), bytes.size(), format);
 }
