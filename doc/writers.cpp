@@ -24,6 +24,7 @@ Status WriteEachLine(const CExStringList& lines, std::size_t first, const std::s
   for (std::size_t i = first; i < count; ++i) {
     if (i % kProgressEvery == 0) {
       if (IsCancelled(progress)) return Status::Cancelled();
+      if (writer.failed()) break;  // Commit() reports the failure
       Report(progress, i, count);
     }
     emit(writer, lines.GetAt(i));

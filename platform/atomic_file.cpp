@@ -120,11 +120,12 @@ Status AtomicFileWriter::Open(const std::string& path) {
 }
 
 Status AtomicFileWriter::Flush() {
-  if (!m_error.ok() || m_used == 0) return m_error;
-  if (const int err = WriteAll(m_fd, m_buffer.get(), m_used)) {
-    m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, err);
+  if (m_error.ok() && m_used > 0) {
+    if (const int err = WriteAll(m_fd, m_buffer.get(), m_used)) {
+      m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, err);
+    }
   }
-  m_used = 0;
+  m_used = 0;  // after a failure, bytes are dropped: the temporary file is discarded anyway
   return m_error;
 }
 

@@ -25,6 +25,7 @@ class AtomicFileWriter {
   // Buffered; the first failure sticks and is returned again by later calls and by Commit().
   Status Write(std::string_view bytes);
   Status Commit();
+  bool failed() const { return !m_error.ok(); }
 
   // The buffer, for callers that format straight into it: Reserve(n) returns room for n bytes,
   // Advance(n) takes what was put there.
