@@ -1,9 +1,11 @@
 #include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "tests/common/temp_dir.h"
@@ -97,6 +99,51 @@ TEST(AtomicFileWriter, ReplacingKeepsModeAndSymbolicLinks) {
   struct stat st;
   ASSERT_EQ(::stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// Lowers this process's file-size limit for one test, so that writes fail with EFBIG.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = m_saved;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_handler);
+  }
+
+ private:
+  rlimit m_saved;
+  void (*m_handler)(int);
+};
+
+TEST(AtomicFileWriter, WriteFailureIsReportedAndTheOldFileStays) {
+  TempDir dir;
+  const std::string path = dir.File("out.txt");
+  WriteBytes(path, "old");
+  Status committed;
+  {
+    FileSizeLimit limit(64 * 1024);
+    AtomicFileWriter writer;
+    ASSERT_TRUE(writer.Open(path).ok());
+    // Far more than the buffer holds, in small pieces and through Reserve, after the failure.
+    for (int i = 0; i < 200000; ++i) {
+      writer.Write("0123456789");
+      char* room = writer.Reserve(10);
+      std::fill(room, room + 10, 'r');
+      writer.Advance(10);
+    }
+    EXPECT_TRUE(writer.failed());
+    committed = writer.Commit();
+  }
+  EXPECT_EQ(committed.kind(), FailureKind::WriteFailed);
+  EXPECT_EQ(committed.reason(), "File too large");
+  EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
 TEST(AtomicFileWriter, ReadOnlyFileIsNotReplaced) {
