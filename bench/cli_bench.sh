@@ -94,6 +94,7 @@ bench() {
   done
 }
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "warming the page cache" >&2
 cat "$data"/*.csv "$cli" >/dev/null
 
@@ -136,6 +137,8 @@ if [[ -z ${failed[q_info]:-} ]] && [[ $(head -n 1 "${output[q_info]}") != "lines
   failed[q_info]="first line is not 'lines: $lines'"
 fi
 
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+
 # The table. Times are microseconds until awk turns medians into seconds.
 median() { [[ -n ${failed[$1]:-} ]] && echo "-" || echo "${times[$1]}"; }
 {
@@ -144,7 +147,8 @@ median() { [[ -n ${failed[$1]:-} ]] && echo "-" || echo "${times[$1]}"; }
   for name in q_convert p_convert q_sort p_sort q_sort_sorted q_sort_reverse q_pickout p_pickout q_info; do
     echo "t $name $(median "$name")"
   done
-} | awk -v runs="$runs" -v lines="$lines" -v cli="$cli" '
+} | awk -v runs="$runs" -v lines="$lines" -v cli="$cli" -v cores="$(nproc)" \
+  -v load="$load_before / $load_after" '
 function med(list,   n, v, i, j, t) {
   n = split(list, v, " ")
   if (n == 0 || v[1] == "-") return -1
@@ -167,6 +171,7 @@ $1 == "rss" { rss = $2; rss_failed = NF > 2 }
 $1 == "t" { t[$2] = med(substr($0, length($1 $2) + 3)) }
 END {
   printf "quenda-cli: %s\n", cli
+  printf "load average (1, 5, 15 min) before / after: %s on %d cores\n", load, cores
   printf "data: %d lines, %.1f MB (MB = 10^6 bytes); %d timed runs per command, medians in seconds\n\n", lines, size / 1e6, runs
   row("operation", "quenda-cli", "peer", "ratio", "target", "result")
   vs("convert IN.csv OUT.tsv  vs tr", t["q_convert"], t["p_convert"], 2, 0)
