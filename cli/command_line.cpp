@@ -39,19 +39,32 @@ const std::map<std::string, CommandShape>& Shapes() {
   return shapes;
 }
 
-ParseResult Fail(std::string error) { return {false, {}, std::move(error)}; }
+ParseResult Fail(std::string error) {
+  ParseResult r;
+  r.error = std::move(error);
+  return r;
+}
+
+// A command that takes no files, such as --help.
+ParseResult Only(Command command) {
+  ParseResult r;
+  r.ok = true;
+  r.invocation.command = command;
+  return r;
+}
 
 }  // namespace
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   if (args.empty()) return Fail("no command given");
-  if (args[0] == "--help" || args[0] == "-h") return {true, {Command::Help}, {}};
-  if (args[0] == "--version") return {true, {Command::Version}, {}};
+  if (args[0] == "--help" || args[0] == "-h") return Only(Command::Help);
+  if (args[0] == "--version") return Only(Command::Version);
   const auto shape = Shapes().find(args[0]);
   if (shape == Shapes().end()) return Fail("unknown command '" + args[0] + "'");
   const CommandShape& s = shape->second;
 
-  ParseResult result{true, {}, {}};
+  ParseResult result;
+  result.ok = true;
   Invocation& inv = result.invocation;
   inv.command = s.command;
   std::vector<std::string> files;
@@ -63,7 +76,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       into = args[++i];
       return true;
     };
-    if (a == "--help" || a == "-h") return {true, {Command::Help}, {}};
+    if (a == "--help" || a == "-h") return Only(Command::Help);
     if (a == "--item" && s.needsItem) {
       std::string text;
       if (!value(text)) return Fail("--item needs a number");

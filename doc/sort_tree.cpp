@@ -25,7 +25,7 @@ std::uint64_t FoldedPrefix(std::string_view text, CodePage cp) {
     prefix = (prefix << 8) | (secondByte ? c : FoldAscii(c));
     secondByte = cp == CodePage::Cp932 && !secondByte && IsLeadByte(c);
   }
-  return prefix << (8 * (8 - n));
+  return n == 0 ? 0 : prefix << (8 * (8 - n));
 }
 
 std::uint64_t SizeCode(std::string_view text) { return std::min<std::size_t>(text.size(), 9); }
