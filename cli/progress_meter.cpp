@@ -1,7 +1,5 @@
 #include "cli/progress_meter.h"
 
-#include <cstdio>
-
 namespace quenda::cli {
 
 namespace {
@@ -11,7 +9,8 @@ constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 
 }  // namespace
 
-ProgressMeter::ProgressMeter(const Progress& progress, bool enabled) : m_progress(progress) {
+ProgressMeter::ProgressMeter(const Progress& progress, std::FILE* out, bool enabled)
+    : m_progress(progress), m_out(out) {
   if (enabled) m_thread = std::thread([this] { Loop(); });
 }
 
@@ -30,11 +29,11 @@ void ProgressMeter::Loop() {
   if (m_wake.wait_for(lock, kQuietFor, [this] { return m_stop; })) return;
   do {
     const int perMille = m_progress.PerMille();
-    std::fprintf(stderr, "\r%s %d%%\033[K", m_phase.load(), perMille / 10);
-    std::fflush(stderr);
+    std::fprintf(m_out, "\r%s %d%%\033[K", m_phase.load(), perMille / 10);
+    std::fflush(m_out);
   } while (!m_wake.wait_for(lock, kRedrawEvery, [this] { return m_stop; }));
-  std::fputs("\r\033[K", stderr);
-  std::fflush(stderr);
+  std::fputs("\r\033[K", m_out);
+  std::fflush(m_out);
 }
 
 }  // namespace quenda::cli

@@ -1,10 +1,11 @@
-// Shows a long run's progress on a terminal: after half a second, "loading 42%" on stderr,
-// redrawn in place and wiped at the end. Silent when stderr is not a terminal.
+// Shows a long run's progress on a terminal: after half a second, "loading 42%", redrawn in
+// place and wiped at the end. The caller enables it only when stderr is a terminal.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <thread>
 
@@ -14,7 +15,8 @@ namespace quenda::cli {
 
 class ProgressMeter {
  public:
-  ProgressMeter(const Progress& progress, bool enabled);
+  // Writes to `out` while enabled; a disabled meter writes nothing and starts no thread.
+  ProgressMeter(const Progress& progress, std::FILE* out, bool enabled);
   ~ProgressMeter();
   ProgressMeter(const ProgressMeter&) = delete;
   ProgressMeter& operator=(const ProgressMeter&) = delete;
@@ -26,6 +28,7 @@ class ProgressMeter {
   void Loop();
 
   const Progress& m_progress;
+  std::FILE* m_out;
   std::atomic<const char*> m_phase{""};
   std::mutex m_mutex;
   std::condition_variable m_wake;

@@ -41,7 +41,7 @@ int Run(const Invocation& inv, std::FILE* out, std::FILE* err, bool showProgress
   }
 
   Progress progress;
-  ProgressMeter meter(progress, showProgress);
+  ProgressMeter meter(progress, err, showProgress);
   CLumoraDoc doc;
   meter.SetPhase("loading");
   if (Status loaded = doc.LoadFile(inv.input, &progress); !loaded.ok()) {
