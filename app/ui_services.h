@@ -1,5 +1,6 @@
 // Every dialog, message box and beep of the window goes through this interface, so that
 // commands can be tested with a fake that answers at once instead of a modal window.
+// It also reports the keyboard's lock keys, which only the display server knows.
 #pragma once
 
 #include <QColor>
@@ -8,8 +9,6 @@
 #include <QStringList>
 #include <optional>
 
-class QWidget;
-
 namespace quenda {
 
 struct FileDialogRequest {
@@ -17,6 +16,15 @@ struct FileDialogRequest {
   QString initialName;     // "*.CSV" for Open, "default.csv" for Save As
   QStringList filters;     // "CSV Files (*.CSV)", "TSV Files (*.TSV)", "ALL Files (*.*)"
   bool confirmOverwrite = false;
+};
+
+// Lock keys shown by the status bar indicators; all off where they cannot be read.
+struct LockKeys {
+  bool kana = false;
+  bool caps = false;
+  bool num = false;
+  bool scroll = false;
+  friend bool operator==(const LockKeys&, const LockKeys&) = default;
 };
 
 class UiServices {
@@ -34,6 +42,11 @@ class UiServices {
   // Basic colour dialog, nothing preselected.
   virtual std::optional<QColor> GetColor() = 0;
   virtual void ShowPrinterSetup() = 0;
+  // The modal About box.
+  virtual void ShowAbout() = 0;
+  // A window showing the HTML page at `path`, which exists.
+  virtual void ShowHelp(const QString& path) = 0;
+  virtual LockKeys GetLockKeys() = 0;
 };
 
 }  // namespace quenda

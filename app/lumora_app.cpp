@@ -1,0 +1,32 @@
+#include "app/lumora_app.h"
+
+#include <filesystem>
+
+#include "app/app_texts.h"
+#include "app/dialog_colors.h"
+#include "app/main_frame.h"
+#include "app/view_commands.h"
+#include "view/lumora_view.h"
+
+namespace quenda {
+
+CLumoraApp::CLumoraApp(Profile profile, UiServices& ui) : m_profile(std::move(profile)), m_ui(ui) {}
+
+CLumoraApp::~CLumoraApp() = default;
+
+void CLumoraApp::InitInstance(const QStringList& arguments) {
+  ApplyDialogColors();
+  m_doc.SetTitle(kDocumentName);
+  m_frame = std::make_unique<CMainFrame>(m_doc, m_profile, m_ui);
+  m_frame->view().OnInitialUpdate();
+  m_frame->resize(800, 600);
+  m_frame->show();
+  if (arguments.size() > 1) {
+    std::error_code error;
+    const std::string path = arguments.at(1).toStdString();
+    const auto full = std::filesystem::absolute(path, error);
+    m_frame->commands().OpenFile(error ? path : full.string());
+  }
+}
+
+}  // namespace quenda
