@@ -28,6 +28,7 @@ TEST(CAboutDlg, ShowsNameVersionAndIconOnGrey) {
   ASSERT_NE(icon, nullptr);
   EXPECT_FALSE(icon->pixmap().isNull());
 
+  dialog.show();  // class palettes apply when a widget is polished for showing
   EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(192, 192, 192));
   const auto* title = dialog.findChild<QLabel*>("titleLabel");
   EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 0, 0));
