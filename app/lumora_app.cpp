@@ -1,10 +1,12 @@
 #include "app/lumora_app.h"
 
+#include <QApplication>
 #include <filesystem>
 
 #include "app/app_texts.h"
 #include "app/dialog_colors.h"
 #include "app/main_frame.h"
+#include "app/resources.h"
 #include "app/view_commands.h"
 #include "view/lumora_view.h"
 
@@ -16,6 +18,7 @@ CLumoraApp::~CLumoraApp() = default;
 
 void CLumoraApp::InitInstance(const QStringList& arguments) {
   ApplyDialogColors();
+  QApplication::setWindowIcon(AppIcon());
   m_doc.SetTitle(kDocumentName);
   m_frame = std::make_unique<CMainFrame>(m_doc, m_profile, m_ui);
   m_frame->view().OnInitialUpdate();

@@ -72,6 +72,7 @@ void CMainFrame::CreateActions() {
     action->setStatusTip(QString::fromUtf8(spec.prompt));
     action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(spec.keys)));
     if (spec.image) action->setIcon(QIcon(QString::fromUtf8(spec.image)));
+    action->setIconVisibleInMenu(false);  // the images belong to the toolbar only
     action->setEnabled(!spec.neverEnabled);
   }
   for (QAction* barSwitch : {CommandAction("actionToolbar"), CommandAction("actionStatusBar")}) {

@@ -95,6 +95,7 @@ TEST_F(FrameTest, ToolbarHasThirteenPositionsWithImages) {
     positions << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
     if (!action->isSeparator()) {
       EXPECT_FALSE(action->icon().isNull()) << action->objectName().toStdString();
+      EXPECT_FALSE(action->isIconVisibleInMenu()) << action->objectName().toStdString();
     }
   }
   EXPECT_EQ(positions.join(' ').toStdString(),
