@@ -134,6 +134,7 @@ TEST(FontMappingTest, ALongFaceNameIsCutBeforeACharacter) {
 }
 
 struct ColorCase {
+  const char* name;
   COLORREF ref;
   QColor color;
 };
@@ -146,11 +147,14 @@ TEST_P(ColorMappingTest, RedIsTheLowByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ColorMappingTest,
-                         testing::Values(ColorCase{0, QColor(0, 0, 0)},
-                                         ColorCase{16777215, QColor(255, 255, 255)},
-                                         ColorCase{255, QColor(255, 0, 0)},
-                                         ColorCase{0x00123456, QColor(0x56, 0x34, 0x12)},
-                                         ColorCase{RGB(10, 200, 30), QColor(10, 200, 30)}));
+                         testing::Values(ColorCase{"Black", 0, QColor(0, 0, 0)},
+                                         ColorCase{"White", 16777215, QColor(255, 255, 255)},
+                                         ColorCase{"Red", 255, QColor(255, 0, 0)},
+                                         ColorCase{"Mixed", 0x00123456, QColor(0x56, 0x34, 0x12)},
+                                         ColorCase{"Rgb", RGB(10, 200, 30), QColor(10, 200, 30)}),
+                         [](const testing::TestParamInfo<ColorCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(ColorMappingTest, OtherColourModelsAreStoredAsRgb) {
   EXPECT_EQ(ColorRefFromColor(QColor::fromHsv(240, 255, 255)), RGB(0, 0, 255));

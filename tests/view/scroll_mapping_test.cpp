@@ -68,6 +68,7 @@ TEST(ScrollAxisTest, EveryRowOfAHugeRangeHasABarValue) {
 }
 
 struct KeyCase {
+  const char* name;
   ScrollKey key;
   ScrollPosition from;
   ScrollPosition to;
@@ -81,22 +82,24 @@ TEST_P(ScrollKeyTest, MovesByRowsCharactersAndPages) {
   EXPECT_EQ(ScrollForKey(c.key, c.from, {300, 1500}, 18, 8, 300), c.to);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ScrollKeyTest,
-                         testing::Values(KeyCase{ScrollKey::LineUp, {100, 500}, {100, 482}},
-                                         KeyCase{ScrollKey::LineDown, {100, 500}, {100, 518}},
-                                         KeyCase{ScrollKey::Left, {100, 500}, {92, 500}},
-                                         KeyCase{ScrollKey::Right, {100, 500}, {108, 500}},
-                                         KeyCase{ScrollKey::PageUp, {100, 500}, {100, 212}},
-                                         KeyCase{ScrollKey::PageDown, {100, 500}, {100, 788}},
-                                         KeyCase{ScrollKey::Home, {100, 500}, {0, 500}},
-                                         KeyCase{ScrollKey::End, {100, 500}, {300, 500}},
-                                         KeyCase{ScrollKey::Top, {100, 500}, {100, 0}},
-                                         KeyCase{ScrollKey::Bottom, {100, 500}, {100, 1500}},
-                                         // Held at the ends.
-                                         KeyCase{ScrollKey::LineUp, {0, 10}, {0, 0}},
-                                         KeyCase{ScrollKey::Left, {3, 10}, {0, 10}},
-                                         KeyCase{ScrollKey::PageDown, {0, 1400}, {0, 1500}},
-                                         KeyCase{ScrollKey::Right, {300, 0}, {300, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScrollKeyTest,
+    testing::Values(KeyCase{"LineUp", ScrollKey::LineUp, {100, 500}, {100, 482}},
+                    KeyCase{"LineDown", ScrollKey::LineDown, {100, 500}, {100, 518}},
+                    KeyCase{"Left", ScrollKey::Left, {100, 500}, {92, 500}},
+                    KeyCase{"Right", ScrollKey::Right, {100, 500}, {108, 500}},
+                    KeyCase{"PageUp", ScrollKey::PageUp, {100, 500}, {100, 212}},
+                    KeyCase{"PageDown", ScrollKey::PageDown, {100, 500}, {100, 788}},
+                    KeyCase{"Home", ScrollKey::Home, {100, 500}, {0, 500}},
+                    KeyCase{"End", ScrollKey::End, {100, 500}, {300, 500}},
+                    KeyCase{"CtrlHome", ScrollKey::Top, {100, 500}, {100, 0}},
+                    KeyCase{"CtrlEnd", ScrollKey::Bottom, {100, 500}, {100, 1500}},
+                    // Held at the ends.
+                    KeyCase{"LineUpAtTheTop", ScrollKey::LineUp, {0, 10}, {0, 0}},
+                    KeyCase{"LeftAtTheLeftEdge", ScrollKey::Left, {3, 10}, {0, 10}},
+                    KeyCase{"PageDownNearTheBottom", ScrollKey::PageDown, {0, 1400}, {0, 1500}},
+                    KeyCase{"RightAtTheRightEdge", ScrollKey::Right, {300, 0}, {300, 0}}),
+    [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 
 TEST(ScrollKeyTest, AWindowLowerThanARowStillPagesByOneRow) {
   EXPECT_EQ(ScrollForKey(ScrollKey::PageDown, {0, 0}, {0, 1000}, 18, 8, 10),
