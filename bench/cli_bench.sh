@@ -10,8 +10,10 @@
 #   BENCH_LINES       lines of the generated data (default 1000000)
 #
 # Data and outputs live in bench/out/, so outputs are written to the inputs' file system.
-# A command and its peer run in turn (A B A B ...) so that noise hits both; every timed run
-# starts with the target removed and the dirty pages of earlier runs written back.
+# Every round runs each command once, a command right before its peer (A B ... A B ...), so
+# that a burst of load from elsewhere hits a command and its peer alike and each command's
+# runs are spread over the whole benchmark; every timed run starts with its target removed and
+# the dirty pages of earlier runs written back.
 set -u
 export LC_ALL=C  # byte semantics for the peers; also makes EPOCHREALTIME use a dot
 
@@ -86,10 +88,11 @@ timed() {
 # bench NAME...: one untimed warm-up run of each, then RUNS rounds of one run of each in turn.
 bench() {
   local name round
-  echo "timing: $* ($runs runs)" >&2
+  echo "warm-up round" >&2
   for name; do timed "$name"; done
   for name; do times[$name]=""; done
   for ((round = 0; round < runs; ++round)); do
+    echo "round $((round + 1)) of $runs" >&2
     for name; do [[ -z ${failed[$name]:-} ]] && timed "$name"; done
   done
 }
@@ -98,10 +101,7 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "warming the page cache" >&2
 cat "$data"/*.csv "$cli" >/dev/null
 
-bench q_convert p_convert
-bench q_sort p_sort q_sort_sorted q_sort_reverse
-bench q_pickout p_pickout
-bench q_info
+bench q_convert p_convert q_sort p_sort q_sort_sorted q_sort_reverse q_pickout p_pickout q_info
 
 # Peak resident memory of info, in KiB: the largest of RUNS runs.
 peak_kib=0
