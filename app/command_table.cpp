@@ -1,7 +1,5 @@
 #include "app/command_table.h"
 
-#include <cstring>
-
 #include "app/app_texts.h"
 
 namespace quenda {
@@ -47,11 +45,5 @@ constexpr CommandSpec kCommands[] = {
 }  // namespace
 
 std::span<const CommandSpec> Commands() { return kCommands; }
-
-const CommandSpec* FindCommand(const char* name) {
-  for (const CommandSpec& command : kCommands)
-    if (std::strcmp(command.name, name) == 0) return &command;
-  return nullptr;
-}
 
 }  // namespace quenda

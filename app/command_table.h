@@ -17,9 +17,6 @@ struct CommandSpec {
 
 std::span<const CommandSpec> Commands();
 
-// The row named `name`; nullptr when there is none.
-const CommandSpec* FindCommand(const char* name);
-
 // Prompts of the recent-file entries: the first, then the second to fourth.
 inline constexpr const char* kRecentFilePrompt = "Open this file";
 inline constexpr const char* kOtherRecentFilePrompt = "この文書を開く";

@@ -24,7 +24,6 @@ struct LockKeys {
   bool caps = false;
   bool num = false;
   bool scroll = false;
-  friend bool operator==(const LockKeys&, const LockKeys&) = default;
 };
 
 class UiServices {
