@@ -221,6 +221,12 @@ INSTANTIATE_TEST_SUITE_P(
                  CodePage::Utf8,
                  "text 10,1 \\xe6\\x97\\xa5\ntext 42,1 a\\xe3\\x81\\x82\n"
                  "text 74,1 \\xe6\\x97\\xa5\\xe6\\x9c\\xac\\xe8\\xaa\\x9e\ncount 4 extent 140x18"},
+        EdgeCase{"AUtf8ByteOrderMarkIsNotShown",
+                 {"\xEF\xBB\xBF\"id\"\t\"name\"", "\xEF\xBB\xBFx"},
+                 {12, false, -1},
+                 kTop,
+                 CodePage::Utf8,
+                 "text 10,1 id\ntext 114,1 name\ntext 10,19 x\ncount 3 extent 244x36"},
         EdgeCase{"RunsRightOfTheWindowAreLeftOut",
                  {"a\tb\tc\td"},
                  {12, true, -1},

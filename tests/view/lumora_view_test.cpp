@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -41,12 +43,14 @@ class LumoraViewTest : public testing::Test {
     std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
   }
 
-  void Load(std::size_t lines, const std::string& line, const std::string& last) {
+  // `lines` lines: `line`, but `special` at index `at`.
+  void Load(std::size_t lines, const std::string& line, const std::string& special,
+            std::size_t at) {
     CExStringList list;
-    for (std::size_t i = 0; i + 1 < lines; ++i) list.AddTail(line);
-    list.AddTail(last);
+    for (std::size_t i = 0; i < lines; ++i) list.AddTail(i == at ? special : line);
     doc.ReplaceLines(std::move(list), CodePage::Utf8);
   }
+  void Load(std::size_t lines, const std::string& line) { Load(lines, line, line, 0); }
 
   CLumoraView& View() {
     if (!view) {
@@ -85,7 +89,7 @@ class LumoraViewTest : public testing::Test {
 };
 
 TEST_F(LumoraViewTest, PaintsBackgroundRulesBordersAndTextWhereTheLayoutSays) {
-  Load(40, std::string(kBlock) + "\tHH\tHHH", std::string(kBlock) + "\tHH\tHHH");
+  Load(40, "H\tHH\tHHH", std::string(kBlock) + "\tHH\tHHH", 1);
   const QImage image = Render();
   CLumoraView& v = View();
   const GridMetrics m = v.metrics();
@@ -105,13 +109,43 @@ TEST_F(LumoraViewTest, PaintsBackgroundRulesBordersAndTextWhereTheLayoutSays) {
   EXPECT_EQ(At(image, 2, H + H / 2), kBack);
   for (int j = 0; j < 4; ++j)
     EXPECT_EQ(At(image, 10 + j * P - W / 2, H + H / 2), kLine) << "border " << j;
-  // The full block of row 1 in its first cell, in the text colour.
+  // The full block of row 1 fills its first cell's text box in the text colour.
   EXPECT_EQ(At(image, 10 + W / 2, H + 1 + m.height / 2), kText);
+  EXPECT_EQ(At(image, 10 + W / 2, H + 2), kText);
+  EXPECT_EQ(At(image, 10 + W / 2, 2 * H - 2), kText);
+}
+
+// Text is drawn on its own background: a cell hides what the cell before it spilled into its
+// place, as far as its own text reaches.
+TEST_F(LumoraViewTest, ACellsOpaqueBackgroundCoversTheOverflowOfTheCellBefore) {
+  WriteProfile(0, std::chrono::seconds(30));
+  profile.WriteProfileString("Option", "Column", "2");
+  Load(2, "WW\t  \tx", "WW\t\tx", 1);  // row 1 has nothing in its second cell
+  CLumoraView& v = View();
+  v.ReloadColumn();
+  LOGFONT proportional = v.logFont();
+  std::strcpy(proportional.lfFaceName, "DejaVu Sans");
+  v.SetDisplayFont(proportional);
+  const QImage image = Render();
+
+  const QFontMetrics fm(v.displayFont());
+  const int H = fm.height() + 2, P = 3 * fm.averageCharWidth();
+  const int spill = 10 + fm.horizontalAdvance("WW");  // right end of the first cell's text
+  ASSERT_GT(spill, 10 + P);
+  ASSERT_GE(fm.horizontalAdvance("  "), spill - (10 + P));
+  const auto textPixels = [&](int row) {
+    int n = 0;
+    for (int y = row * H + 1; y < row * H + 1 + fm.height(); ++y)
+      for (int x = 10 + P; x < spill; ++x) n += At(image, x, y) == kText;
+    return n;
+  };
+  EXPECT_EQ(textPixels(0), 0);
+  EXPECT_GT(textPixels(1), 0);
 }
 
 TEST_F(LumoraViewTest, TheSpreadSheetSwitchTakesEffectAtTheNextPaint) {
   WriteProfile(0, std::chrono::seconds(30));
-  Load(10, "a\tb\tc", "a\tb\tc");
+  Load(10, "a\tb\tc");
   EXPECT_EQ(CountPixels(Render(), kLine), 0);
   WriteProfile(1, std::chrono::seconds(15));
   const QImage image = Render();
@@ -120,7 +154,7 @@ TEST_F(LumoraViewTest, TheSpreadSheetSwitchTakesEffectAtTheNextPaint) {
 
 TEST_F(LumoraViewTest, ALongDocumentScrollsToItsLastLine) {
   constexpr std::size_t kLines = 1'000'000;
-  Load(kLines, "row\tH", std::string(kBlock) + "\t" + kBlock);
+  Load(kLines, "row\tH", std::string(kBlock) + "\t" + kBlock, kLines - 1);
   Render();  // takes the reference line and the extent
   CLumoraView& v = View();
   const GridMetrics m = v.metrics();
@@ -148,7 +182,7 @@ TEST_F(LumoraViewTest, ALongDocumentScrollsToItsLastLine) {
 }
 
 TEST_F(LumoraViewTest, TheWheelScrollsByRows) {
-  Load(1000, "a\tb", "a\tb");
+  Load(1000, "a\tb");
   Render();
   CLumoraView& v = View();
   const QPointF at(10, 10);
@@ -159,7 +193,7 @@ TEST_F(LumoraViewTest, TheWheelScrollsByRows) {
 }
 
 TEST_F(LumoraViewTest, TheExtentChangesOnlyWithANewReferenceLine) {
-  Load(50, "a\tb\tc", "a\tb\tc");
+  Load(50, "a\tb\tc");
   Render();
   CLumoraView& v = View();
   const GridExtent before = v.extent();
@@ -180,13 +214,13 @@ TEST_F(LumoraViewTest, TheExtentChangesOnlyWithANewReferenceLine) {
 }
 
 TEST_F(LumoraViewTest, AShortFileOpenedFarDownShowsOnlyTheBackground) {
-  Load(5000, "a\tb\tc", "a\tb\tc");
+  Load(5000, "a\tb\tc");
   Render();
   CLumoraView& v = View();
   v.ScrollTo({0, 40000});
   const GridExtent before = v.extent();
 
-  Load(3, "x\ty", "x\ty");
+  Load(3, "x\ty");
   v.m_nBorderCount = -1;
   v.UpdateAllViews();
   const QImage image = Render();
