@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 namespace quenda {
@@ -50,6 +51,8 @@ struct FontCase {
   int weight;
   bool italic, underline, strikeOut;
 };
+
+void PrintTo(const FontCase& c, std::ostream* os) { *os << c.name; }
 
 class FontFromLogFontTest : public testing::TestWithParam<FontCase> {};
 
@@ -138,6 +141,8 @@ struct ColorCase {
   COLORREF ref;
   QColor color;
 };
+
+void PrintTo(const ColorCase& c, std::ostream* os) { *os << c.name; }
 
 class ColorMappingTest : public testing::TestWithParam<ColorCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <iomanip>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -123,6 +124,8 @@ struct EdgeCase {
   CodePage cp;
   std::string expected;
 };
+
+void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.name; }
 
 class GridLayoutEdgeTest : public testing::TestWithParam<EdgeCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 
 namespace quenda {
 namespace {
@@ -20,6 +21,8 @@ struct AxisCase {
   int pageStep;
   int singleStep;
 };
+
+void PrintTo(const AxisCase& c, std::ostream* os) { *os << c.name; }
 
 class ScrollAxisTest : public testing::TestWithParam<AxisCase> {};
 
@@ -73,6 +76,8 @@ struct KeyCase {
   ScrollPosition from;
   ScrollPosition to;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 
 class ScrollKeyTest : public testing::TestWithParam<KeyCase> {};
 
