@@ -51,6 +51,9 @@ QFont FontFromLogFont(const LOGFONT& lf) {
   font.setUnderline(lf.lfUnderline != 0);
   font.setStrikeOut(lf.lfStrikeOut != 0);
   if ((lf.lfPitchAndFamily & kPitchMask) == kFixedPitch) font.setFixedPitch(true);
+  // Glyphs one after another, without ligatures or kerning, as grid cells want them; scripts
+  // that cannot be read unshaped are still shaped. This also makes painting much cheaper.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
