@@ -1,6 +1,8 @@
 #include "doc/items.h"
 
-#include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace quenda {
 
@@ -16,7 +18,18 @@ std::optional<std::string_view> ItemOf(std::string_view line, std::size_t n) {
 }
 
 std::size_t CountItems(std::string_view line) {
-  return 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t'));
+  std::size_t tabs = 0;
+  std::size_t i = 0;
+#ifdef __SSE2__
+  // Sixteen bytes at a time: the batch tool counts the items of every line of a file.
+  const __m128i tab = _mm_set1_epi8('\t');
+  for (; i + 16 <= line.size(); i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
+    tabs += static_cast<std::size_t>(__builtin_popcount(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, tab))));
+  }
+#endif
+  for (; i < line.size(); ++i) tabs += line[i] == '\t';
+  return 1 + tabs;
 }
 
 std::string_view StripOuterQuotes(std::string_view item) {

@@ -119,7 +119,7 @@ Status AtomicFileWriter::Open(const std::string& path) {
   return m_error;
 }
 
-Status AtomicFileWriter::Flush() {
+const Status& AtomicFileWriter::Flush() {
   if (m_error.ok() && m_used > 0) {
     if (const int err = WriteAll(m_fd, m_buffer.get(), m_used)) {
       m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, err);
@@ -141,9 +141,14 @@ char* AtomicFileWriter::Reserve(std::size_t n) {
   return m_buffer.get() + m_used;
 }
 
-Status AtomicFileWriter::Write(std::string_view bytes) {
+const Status& AtomicFileWriter::Write(std::string_view bytes) {
   if (!m_error.ok()) return m_error;
   if (m_fd < 0) return m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, EBADF);
+  if (bytes.size() < m_capacity - m_used) {  // the common case: room in the buffer
+    std::memcpy(m_buffer.get() + m_used, bytes.data(), bytes.size());
+    m_used += bytes.size();
+    return m_error;
+  }
   if (bytes.size() >= m_capacity) {
     // Large pieces go straight out.
     if (Flush().ok()) {

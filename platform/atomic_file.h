@@ -23,7 +23,7 @@ class AtomicFileWriter {
   // read-only file, a directory in its place).
   Status Open(const std::string& path);
   // Buffered; the first failure sticks and is returned again by later calls and by Commit().
-  Status Write(std::string_view bytes);
+  const Status& Write(std::string_view bytes);
   Status Commit();
   bool failed() const { return !m_error.ok(); }
 
@@ -33,7 +33,7 @@ class AtomicFileWriter {
   void Advance(std::size_t n) { m_used += n; }
 
  private:
-  Status Flush();
+  const Status& Flush();
   void Discard();
 
   std::string m_path;    // as given, for messages

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace quenda {
 namespace {
 
@@ -28,6 +30,9 @@ TEST(CountItems, TabsPlusOne) {
   EXPECT_EQ(CountItems(""), 1u);
   EXPECT_EQ(CountItems("a"), 1u);
   EXPECT_EQ(CountItems("a\tb\t"), 3u);
+  // Long lines are counted in blocks of bytes; TABs on both sides of a block boundary count.
+  EXPECT_EQ(CountItems(std::string(40, '\t')), 41u);
+  EXPECT_EQ(CountItems("0123456789abcde\t\t0123456789abcdef\tx"), 4u);
 }
 
 TEST(StripOuterQuotes, OneQuoteAtEachEnd) {
