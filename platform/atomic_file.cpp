@@ -83,6 +83,17 @@ Status AtomicFileWriter::Open(const std::string& path) {
   m_error = Status::Ok();
   m_used = 0;
   if (path.empty()) return m_error = ErrnoStatus(FailureKind::OpenFailed, path, ENOENT);
+  if (!m_buffer) m_buffer = std::make_unique<char[]>(kBufferSize);
+  m_capacity = kBufferSize;
+
+  // A device, a pipe or a socket (/dev/stdout, a FIFO) has nothing to replace: write to it
+  // directly. Renaming over it would put a plain file where the device node was.
+  struct stat given;
+  if (::stat(path.c_str(), &given) == 0 && !S_ISREG(given.st_mode) && !S_ISDIR(given.st_mode)) {
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (m_fd < 0) return m_error = ErrnoStatus(FailureKind::OpenFailed, path, errno);
+    return m_error;
+  }
   m_target = ResolveTarget(path);
 
   struct stat existing;
@@ -114,8 +125,6 @@ Status AtomicFileWriter::Open(const std::string& path) {
     (void)::fchmod(m_fd, existing.st_mode & 07777);
     (void)::fchown(m_fd, existing.st_uid, existing.st_gid);
   }
-  if (!m_buffer) m_buffer = std::make_unique<char[]>(kBufferSize);
-  m_capacity = kBufferSize;
   return m_error;
 }
 
@@ -166,14 +175,15 @@ const Status& AtomicFileWriter::Write(std::string_view bytes) {
 Status AtomicFileWriter::Commit() {
   if (m_fd < 0 && m_error.ok()) m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, EBADF);
   Flush();
-  if (m_error.ok() && ::fdatasync(m_fd) != 0) {
+  const bool replacing = !m_temp.empty();
+  if (m_error.ok() && replacing && ::fdatasync(m_fd) != 0) {
     m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, errno);
   }
   if (m_fd >= 0 && ::close(m_fd) != 0 && m_error.ok()) {
     m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, errno);
   }
   m_fd = -1;
-  if (m_error.ok() && ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+  if (m_error.ok() && replacing && ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
     m_error = ErrnoStatus(FailureKind::WriteFailed, m_path, errno);
   }
   if (m_error.ok()) m_temp.clear();  // it is the target now

@@ -1,6 +1,7 @@
 // Writes a file so that it is replaced whole or not at all: the bytes go to a temporary file
 // beside the target, which is flushed and then renamed over it. A target that is a symbolic
 // link stays a link (the file it points to is replaced); a replaced file keeps its mode.
+// A device or pipe (/dev/stdout, a FIFO) is written directly, as there is nothing to replace.
 #pragma once
 
 #include <cstddef>

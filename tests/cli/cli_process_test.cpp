@@ -65,6 +65,13 @@ TEST_F(CliTest, ConvertWritesTheOtherFormat) {
             "id\tname\tkana\r\n3,\"\x95\x5C\"\t\"\x83\x5C\"\r\n1\t\"b\t c\"\t\x83\x41\r\n2\tB\t\x83\x58\r\n");
 }
 
+TEST_F(CliTest, WritesToStandardOutput) {
+  const Outcome o = RunCli(dir, {"pickout", in, "/dev/stdout", "--item", "1", "--header"});
+  EXPECT_EQ(o.exitCode, 0) << o.err;
+  // Item 1 of the second line is 3,"表" : only its closing quote is dropped.
+  EXPECT_EQ(o.out, "3,\"\x95\x5C\r\n1\r\n2\r\n");
+}
+
 TEST_F(CliTest, SortByAnItemCountedFromOne) {
   struct Case {
     std::vector<std::string> options;

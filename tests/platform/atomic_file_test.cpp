@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include "tests/common/temp_dir.h"
 
@@ -155,6 +156,30 @@ TEST(AtomicFileWriter, ReadOnlyFileIsNotReplaced) {
   AtomicFileWriter writer;
   EXPECT_EQ(writer.Open(path).kind(), FailureKind::OpenFailed);
   EXPECT_EQ(ReadBytes(path), "old");
+}
+
+}  // namespace
+}  // namespace quenda
+
+namespace quenda {
+namespace {
+
+TEST(AtomicFileWriter, DevicesAndPipesAreWrittenNotReplaced) {
+  // Replacing /dev/null by rename would leave a plain file in its place.
+  ASSERT_TRUE(WriteWhole("/dev/null", "discarded").ok());
+  struct stat st;
+  ASSERT_EQ(::stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+
+  TempDir dir;
+  const std::string fifo = dir.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = ReadBytes(fifo); });
+  EXPECT_TRUE(WriteWhole(fifo, "through the pipe").ok());
+  reader.join();
+  EXPECT_EQ(received, "through the pipe");
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace
