@@ -19,7 +19,7 @@ int Report(const Status& status, const char* verb, std::FILE* err) {
 void PrintInfo(const CLumoraDoc& doc, std::FILE* out) {
   const CExStringList& lines = doc.m_lines;
   std::size_t most = 0;
-  for (std::size_t i = 0; i < lines.GetCount(); ++i) most = std::max(most, CountItems(lines.GetAt(i)));
+  for (POSITION pos = lines.GetHeadPosition(); pos;) most = std::max(most, CountItems(lines.GetNext(pos)));
   std::fprintf(out, "lines: %zu\n", lines.GetCount());
   std::fprintf(out, "code page: %s\n", CodePageName(doc.codePage()));
   std::fprintf(out, "items in the first line: %zu\n", lines.IsEmpty() ? 0 : CountItems(lines.GetAt(0)));

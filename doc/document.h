@@ -48,6 +48,7 @@ class CLumoraDoc {
 
   // Puts lines read or sorted elsewhere (by a worker thread) in place.
   void ReplaceLines(CExStringList lines, CodePage cp) {
+    m_lines.RemoveAll();  // and give the old file's memory back to the system
     m_lines = std::move(lines);
     m_codePage = cp;
   }

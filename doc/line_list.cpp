@@ -70,10 +70,4 @@ void CExStringList::RemoveAll() {
   malloc_trim(0);
 }
 
-std::size_t CExStringList::TotalBytes() const {
-  std::size_t total = 0;
-  for (const std::string_view line : m_lines) total += line.size();
-  return total;
-}
-
 }  // namespace quenda

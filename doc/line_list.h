@@ -50,16 +50,13 @@ class CExStringList {
   bool IsEmpty() const { return m_lines.empty(); }
 
   POSITION GetHeadPosition() const { return POSITION(m_lines.empty() ? 0 : 1); }
-  // Position of line `index` (from 0); false past the end.
-  POSITION FindIndex(std::size_t index) const {
-    return POSITION(index < m_lines.size() ? index + 1 : 0);
-  }
   // The line at `pos`; moves `pos` to the following line (false after the last).
   std::string_view GetNext(POSITION& pos) const {
     const std::string_view line = m_lines[pos.m_next - 1];
     pos.m_next = pos.m_next < m_lines.size() ? pos.m_next + 1 : 0;
     return line;
   }
+  // Line `index` (from 0), in constant time: the grid paints any rows without a walk.
   std::string_view GetAt(std::size_t index) const { return m_lines[index]; }
 
   // Copies `text` after the last line / before the first line.
@@ -68,9 +65,6 @@ class CExStringList {
 
   // Releases every line and block, and gives wholly free heap back to the system.
   void RemoveAll();
-
-  // Bytes of all lines, without line ends.
-  std::size_t TotalBytes() const;
 
  private:
   struct Block {

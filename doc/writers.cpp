@@ -16,18 +16,20 @@ constexpr std::size_t kProgressEvery = 1 << 16;  // lines
 // Writes one output line per line of `lines` through `emit`, with progress and cancelling,
 // then replaces the target. `emit(writer, line)` formats one line into the writer.
 template <typename Emit>
-Status WriteEachLine(const CExStringList& lines, std::size_t first, const std::string& path,
+Status WriteEachLine(const CExStringList& lines, bool skipFirst, const std::string& path,
                      Progress* progress, Emit emit) {
   AtomicFileWriter writer;
   if (Status opened = writer.Open(path); !opened.ok()) return opened;
   const std::size_t count = lines.GetCount();
-  for (std::size_t i = first; i < count; ++i) {
+  POSITION pos = lines.GetHeadPosition();
+  if (skipFirst && pos) lines.GetNext(pos);
+  for (std::size_t i = 0; pos; ++i) {
     if (i % kProgressEvery == 0) {
       if (IsCancelled(progress)) return Status::Cancelled();
       if (writer.failed()) break;  // Commit() reports the failure
       Report(progress, i, count);
     }
-    emit(writer, lines.GetAt(i));
+    emit(writer, lines.GetNext(pos));
   }
   Report(progress, count, count);
   return writer.Commit();
@@ -46,15 +48,14 @@ void PutLine(AtomicFileWriter& writer, std::string_view text, bool tabsToCommas)
 
 Status WriteLinesFile(const CExStringList& lines, const std::string& path, Progress* progress) {
   const bool csv = IsCsvSavePath(path);
-  return WriteEachLine(lines, 0, path, progress, [csv](AtomicFileWriter& writer, std::string_view line) {
+  return WriteEachLine(lines, false, path, progress, [csv](AtomicFileWriter& writer, std::string_view line) {
     PutLine(writer, line, csv);
   });
 }
 
 Status WritePickOutFile(const CExStringList& lines, const PickOutSpec& spec,
                         const std::string& path, Progress* progress) {
-  const std::size_t first = spec.skipFirstLine ? 1 : 0;
-  return WriteEachLine(lines, first, path, progress, [&spec](AtomicFileWriter& writer, std::string_view line) {
+  return WriteEachLine(lines, spec.skipFirstLine, path, progress, [&spec](AtomicFileWriter& writer, std::string_view line) {
     const auto item = ItemOf(line, spec.item);
     if (!item) return;  // a line without the item yields nothing
     const std::string_view value = StripOuterQuotes(*item);

@@ -166,31 +166,4 @@ std::string DecodeToUtf8(std::string_view bytes, CodePage cp) {
   return DecodeCp932(bytes);
 }
 
-std::string EncodeFromUtf8(std::string_view utf8, CodePage cp) {
-  if (cp == CodePage::Utf8) return std::string(utf8);
-  std::string valid = DecodeUtf8(utf8);
-  std::string out;
-  // Characters CP932 lacks become '?': convert one character at a time only where needed.
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return valid;
-  const auto* s = reinterpret_cast<const unsigned char*>(valid.data());
-  for (std::size_t i = 0; i < valid.size();) {
-    const std::size_t len = Utf8SequenceLength(s + i, valid.size() - i);
-    char buf[8];
-    char* in = valid.data() + i;
-    std::size_t inLeft = len;
-    char* dst = buf;
-    std::size_t outLeft = sizeof buf;
-    if (iconv(cd, &in, &inLeft, &dst, &outLeft) == static_cast<std::size_t>(-1)) {
-      out += '?';
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    } else {
-      out.append(buf, dst - buf);
-    }
-    i += len;
-  }
-  iconv_close(cd);
-  return out;
-}
-
 }  // namespace quenda

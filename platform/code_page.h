@@ -18,12 +18,9 @@ constexpr bool IsLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// A file is UTF-8 when all of it is valid UTF-8 (a byte-order mark included), else CP932.
 bool IsValidUtf8(std::string_view bytes);
 
-// UTF-8 when all of the text is valid UTF-8 (a byte-order mark included), otherwise CP932.
-inline CodePage DetectCodePage(std::string_view bytes) {
-  return IsValidUtf8(bytes) ? CodePage::Utf8 : CodePage::Cp932;
-}
 
 // Byte-wise comparison with ASCII letters folded to lower case. In CP932 the second byte of a
 // double-byte character is compared as it stands (it may be 'A'-'Z'). Negative, 0 or positive.
@@ -33,9 +30,5 @@ int _mbstricmp(std::string_view a, std::string_view b, CodePage cp);
 // Text as UTF-8 for display; invalid sequences become U+FFFD. A UTF-8 byte-order mark is kept
 // (the caller decides whether to show it).
 std::string DecodeToUtf8(std::string_view bytes, CodePage cp);
-
-// Encodes UTF-8 text (a path or a pick-out head typed in the window) in the document's code
-// page; characters that CP932 cannot hold become '?'.
-std::string EncodeFromUtf8(std::string_view utf8, CodePage cp);
 
 }  // namespace quenda
