@@ -115,13 +115,8 @@ class FileDescriptor {
 }  // namespace
 
 Status ReadLinesFile(const std::string& path, LoadedFile& out, Progress* progress) {
-  // Opened without blocking, so that a pipe nobody writes to reads as empty instead of
-  // hanging the open; reads then block as usual.
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) return ErrnoStatus(FailureKind::OpenFailed, path, errno);
-  if (const int flags = ::fcntl(fd.get(), F_GETFL); flags >= 0) {
-    (void)::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-  }
   struct stat st;
   if (::fstat(fd.get(), &st) != 0) return ErrnoStatus(FailureKind::OpenFailed, path, errno);
   if (S_ISDIR(st.st_mode)) return ErrnoStatus(FailureKind::OpenFailed, path, EISDIR);

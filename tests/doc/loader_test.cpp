@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
@@ -117,15 +115,6 @@ TEST(ReadLinesFile, CancelledBeforeItEnds) {
   progress.cancel = true;
   LoadedFile f;
   EXPECT_EQ(ReadLinesFile(dir.File("a.csv"), f, &progress).kind(), FailureKind::Cancelled);
-  EXPECT_EQ(f.lines.GetCount(), 0u);
-}
-
-TEST(ReadLinesFile, APipeWithoutAWriterReadsAsEmpty) {
-  TempDir dir;
-  const std::string fifo = dir.File("pipe.csv");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  LoadedFile f;
-  ASSERT_TRUE(ReadLinesFile(fifo, f).ok());
   EXPECT_EQ(f.lines.GetCount(), 0u);
 }
 
