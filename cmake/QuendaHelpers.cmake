@@ -6,5 +6,6 @@ function(quenda_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUENDA_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
+    PROPERTIES TIMEOUT 120
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
