@@ -4,6 +4,12 @@
 
 namespace quenda {
 
+std::string AbsolutePath(const std::string& path) {
+  std::error_code error;
+  const auto full = std::filesystem::absolute(path, error);
+  return error ? path : full.string();
+}
+
 ScopedCurrentDir::ScopedCurrentDir(const std::string& dir) {
   if (dir.empty()) return;
   std::error_code error;

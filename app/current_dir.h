@@ -8,6 +8,9 @@
 
 namespace quenda {
 
+// `path` made absolute against the current directory, or as given when that fails.
+std::string AbsolutePath(const std::string& path);
+
 class ScopedCurrentDir {
  public:
   // A directory that cannot be entered leaves the current directory as it is.

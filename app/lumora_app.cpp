@@ -1,9 +1,9 @@
 #include "app/lumora_app.h"
 
 #include <QApplication>
-#include <filesystem>
 
 #include "app/app_texts.h"
+#include "app/current_dir.h"
 #include "app/dialog_colors.h"
 #include "app/main_frame.h"
 #include "app/resources.h"
@@ -24,12 +24,7 @@ void CLumoraApp::InitInstance(const QStringList& arguments) {
   m_frame->view().OnInitialUpdate();
   m_frame->resize(800, 600);
   m_frame->show();
-  if (arguments.size() > 1) {
-    std::error_code error;
-    const std::string path = arguments.at(1).toStdString();
-    const auto full = std::filesystem::absolute(path, error);
-    m_frame->commands().OpenFile(error ? path : full.string());
-  }
+  if (arguments.size() > 1) m_frame->commands().OpenFile(AbsolutePath(arguments.at(1).toStdString()));
 }
 
 }  // namespace quenda

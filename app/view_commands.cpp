@@ -23,9 +23,7 @@ namespace {
 // so that a relative answer means a file in it.
 std::optional<std::string> FullPath(const std::optional<QString>& chosen) {
   if (!chosen) return std::nullopt;
-  std::error_code error;
-  const auto full = std::filesystem::absolute(chosen->toStdString(), error);
-  return error ? chosen->toStdString() : full.string();
+  return AbsolutePath(chosen->toStdString());
 }
 
 // Shows the file dialog `ask` with `dirKey` of "Option" as the current directory meanwhile.

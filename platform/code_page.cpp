@@ -40,6 +40,18 @@ std::size_t Utf8SequenceLength(const unsigned char* s, std::size_t n) {
 
 }  // namespace
 
+char32_t Utf8CharAt(std::string_view text, std::size_t i, std::size_t& length) {
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data()) + i;
+  length = Utf8SequenceLength(s, text.size() - i);
+  if (length == 0) {
+    length = 1;
+    return 0xFFFD;
+  }
+  char32_t c = length == 1 ? s[0] : s[0] & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (s[k] & 0x3F);
+  return c;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();

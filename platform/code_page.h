@@ -18,8 +18,15 @@ constexpr bool IsLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// The byte-order mark that may open a UTF-8 file; it stays in the bytes but is not shown.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // A file is UTF-8 when all of it is valid UTF-8 (a byte-order mark included), else CP932.
 bool IsValidUtf8(std::string_view bytes);
+
+// The character at text[i] and its length in bytes; a byte that does not start a valid
+// sequence is one character of its own, U+FFFD, as display shows it.
+char32_t Utf8CharAt(std::string_view text, std::size_t i, std::size_t& length);
 
 
 // Byte-wise comparison with ASCII letters folded to lower case. In CP932 the second byte of a

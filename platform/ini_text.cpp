@@ -9,7 +9,6 @@ namespace quenda {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 std::string_view TrimLeft(std::string_view s) {
   const auto first = s.find_first_not_of(kBlanks);
@@ -58,7 +57,7 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
   key = Trim(key);
   Location loc;
   bool inSection = false;
-  std::size_t pos = text.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
+  std::size_t pos = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
   while (pos < text.size()) {
     const Line line = LineAt(text, pos);
     pos = line.end;

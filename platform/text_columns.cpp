@@ -21,31 +21,6 @@ int CodePointColumns(char32_t c) {
   return 1;
 }
 
-namespace {
-
-// Decodes the UTF-8 character at text[i]; an invalid byte counts as one character of its own.
-char32_t NextCodePoint(std::string_view text, std::size_t i, std::size_t& length) {
-  const auto c = static_cast<unsigned char>(text[i]);
-  std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-  if (n == 0 || i + n > text.size()) {
-    length = 1;
-    return 0xFFFD;
-  }
-  char32_t cp = n == 1 ? c : c & (0x7F >> n);
-  for (std::size_t k = 1; k < n; ++k) {
-    const auto b = static_cast<unsigned char>(text[i + k]);
-    if ((b & 0xC0) != 0x80) {
-      length = 1;
-      return 0xFFFD;
-    }
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  length = n;
-  return cp;
-}
-
-}  // namespace
-
 std::size_t ClipCellBytes(std::string_view text, int columns, CodePage cp) {
   if (columns <= 0) return 0;
   const auto limit = static_cast<std::size_t>(columns);
@@ -65,7 +40,7 @@ std::size_t ClipCellBytes(std::string_view text, int columns, CodePage cp) {
   std::size_t i = 0;
   while (i < text.size()) {
     std::size_t length = 0;
-    const int width = CodePointColumns(NextCodePoint(text, i, length));
+    const int width = CodePointColumns(Utf8CharAt(text, i, length));
     if (used + width > limit) break;
     used += width;
     i += length;

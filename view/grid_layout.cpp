@@ -12,7 +12,6 @@ namespace quenda {
 namespace {
 
 constexpr std::int64_t kLeftMargin = 10;
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 class GridBuilder {
  public:
@@ -53,8 +52,8 @@ class GridBuilder {
   std::int64_t LayoutRow(std::string_view line, std::int64_t y) {
     if (m_out.borderCount == -1) TakeReference(line);
     // A UTF-8 file's byte-order mark stays in its first line but is not text to show.
-    if (m_lines.codePage == CodePage::Utf8 && line.starts_with(kUtf8Bom)) {
-      line.remove_prefix(kUtf8Bom.size());
+    if (m_lines.codePage == CodePage::Utf8 && line.starts_with(kUtf8ByteOrderMark)) {
+      line.remove_prefix(kUtf8ByteOrderMark.size());
     }
     std::int64_t x = kLeftMargin;
     std::size_t start = 0;

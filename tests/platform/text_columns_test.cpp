@@ -33,6 +33,8 @@ TEST(ClipCellBytes, NeverSplitsACharacter) {
       {"aé東", 4, CodePage::Utf8, 6},
       {"ｱｲｳ", 2, CodePage::Utf8, 6},  // half-width katakana: one column each
       {"a\xFF" "b", 2, CodePage::Utf8, 2},
+      // An overlong form is two invalid bytes, each shown as U+FFFD in one column.
+      {"\xC0\xAF" "x", 2, CodePage::Utf8, 2},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ClipCellBytes(c.text, c.columns, c.cp), c.expected) << c.text << " at " << c.columns;
